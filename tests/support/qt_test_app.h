@@ -7,7 +7,8 @@
 
 #include <memory>
 
-namespace orvanta_test {
+namespace orvanta_test
+{
 
 /// The QApplication of a GUI suite, made when the tests run (not while CTest
 /// lists them) and on the offscreen platform unless another is asked for.

@@ -9,9 +9,11 @@
 #include <csignal>
 #include <unistd.h>
 
-namespace orvanta_test {
+namespace orvanta_test
+{
 
-namespace {
+namespace
+{
 
 // Hard link when the build tree shares the file system, else a copy.
 bool copyFile(const QString &from, const QString &to)
@@ -33,8 +35,9 @@ bool copyTree(const QString &from, const QString &to, QString *error)
         const QString src = it.next();
         const QString dst = to + QLatin1Char('/') + QDir(from).relativeFilePath(src);
         const QFileInfo info = it.fileInfo();
-        const bool done = info.isDir() ? QDir().mkpath(dst)
-                                       : (QDir().mkpath(QFileInfo(dst).path()) && copyFile(src, dst));
+        const bool done = info.isDir()
+                              ? QDir().mkpath(dst)
+                              : (QDir().mkpath(QFileInfo(dst).path()) && copyFile(src, dst));
         if (!done) {
             *error = QStringLiteral("cannot copy ") + src + QStringLiteral(" to ") + dst;
             return false;
@@ -56,7 +59,8 @@ QString installedRoot()
     return QStringLiteral(ORVANTA_TEST_INSTALL_DIR);
 }
 
-Sandbox::Sandbox() : dir_(new QTemporaryDir(QDir::tempPath() + QStringLiteral("/orvanta-test-XXXXXX")))
+Sandbox::Sandbox()
+    : dir_(new QTemporaryDir(QDir::tempPath() + QStringLiteral("/orvanta-test-XXXXXX")))
 {
     if (!dir_->isValid()) {
         error_ = QStringLiteral("cannot create a temporary folder: ") + dir_->errorString();
@@ -124,8 +128,8 @@ bool Sandbox::writeFile(const QString &path, const QByteArray &content,
     if (!QDir().mkpath(QFileInfo(full).path()))
         return false;
     QFile f(full);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) == content.size() &&
-           f.setPermissions(perms);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           f.write(content) == content.size() && f.setPermissions(perms);
 }
 
 bool Sandbox::setLogLevels(const QByteArray &lines)
@@ -169,12 +173,14 @@ QProcessEnvironment Sandbox::environment() const
 
 std::string RunResult::describe() const
 {
-    QString s = QStringLiteral("started=%1 timedOut=%2 crashed=%3 exit=%4\n--- stdout:\n%5--- stderr:\n%6--- log:\n%7")
-                    .arg(started)
-                    .arg(timedOut)
-                    .arg(crashed)
-                    .arg(exitCode)
-                    .arg(QString::fromUtf8(out), QString::fromUtf8(err), QString::fromUtf8(log));
+    QString s =
+        QStringLiteral(
+            "started=%1 timedOut=%2 crashed=%3 exit=%4\n--- stdout:\n%5--- stderr:\n%6--- log:\n%7")
+            .arg(started)
+            .arg(timedOut)
+            .arg(crashed)
+            .arg(exitCode)
+            .arg(QString::fromUtf8(out), QString::fromUtf8(err), QString::fromUtf8(log));
     return s.toStdString();
 }
 

@@ -14,7 +14,8 @@
 #include <memory>
 #include <string>
 
-namespace orvanta_test {
+namespace orvanta_test
+{
 
 /// The tree that the fixture "launcher_installed" installs (cmake --install).
 QString installedRoot();
@@ -73,9 +74,9 @@ private:
 
 /// How to run a program.
 struct RunOptions {
-    QString program;          ///< default: the sandbox's launcher
+    QString program; ///< default: the sandbox's launcher
     QStringList arguments;
-    QString workingDirectory; ///< default: the sandbox's home
+    QString workingDirectory;        ///< default: the sandbox's home
     QProcessEnvironment environment; ///< default: Sandbox::environment()
     int timeoutMs = 60000;
 };

@@ -13,7 +13,8 @@
 #include <algorithm>
 #include <climits>
 
-namespace {
+namespace
+{
 
 const char *const kComp = "launcher_debug";
 

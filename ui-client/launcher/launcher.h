@@ -41,7 +41,7 @@ private slots:
     void ShowMsgBox();
 
 private:
-    Worker *m_worker = nullptr;                 ///< owned
+    Worker *m_worker = nullptr;                     ///< owned
     ProcessingProgressDialog *m_progress = nullptr; ///< owned
 };
 

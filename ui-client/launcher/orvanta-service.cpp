@@ -3,7 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
-namespace {
+namespace
+{
 
 ustring fromQString(const QString &s)
 {

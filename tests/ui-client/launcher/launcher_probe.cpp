@@ -16,7 +16,8 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 void print(const char *key, const ustring &value)
 {

@@ -23,7 +23,8 @@ using orvanta_test::Sandbox;
 
 static auto *const qt_env = testing::AddGlobalTestEnvironment(new QtAppEnvironment);
 
-namespace {
+namespace
+{
 
 const char kRunning[] = "): running\n";
 const char kNoUpgrade[] = "): no need to upgrade\n";
@@ -140,7 +141,9 @@ TEST_P(LibPathTest, PrintsThePlugInFolderAndRuns)
     Sandbox sb;
     ASSERT_SANDBOX(sb);
     auto expand = [&](QString s) {
-        return s.replace("%bin", sb.root() + "/bin").replace("%root", sb.root()).replace("%home", sb.home());
+        return s.replace("%bin", sb.root() + "/bin")
+            .replace("%root", sb.root())
+            .replace("%home", sb.home());
     };
     RunOptions opt;
     opt.workingDirectory = expand(c.cwd);
@@ -162,11 +165,11 @@ TEST_P(LibPathTest, PrintsThePlugInFolderAndRuns)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LibPathTest,
-    testing::Values(
-        LibPathCase{"Absolute", "%bin/launcher", "%home", "%root/lib/plugins", false},
-        LibPathCase{"RelativeFromBin", "./launcher", "%bin", "../lib/plugins", false},
-        LibPathCase{"RelativeFromRoot", "bin/launcher", "%root", "lib/plugins", false},
-        LibPathCase{"BareNameFromSearchPath", "launcher", "%home", "%root/lib/plugins", true}),
+    testing::Values(LibPathCase{"Absolute", "%bin/launcher", "%home", "%root/lib/plugins", false},
+                    LibPathCase{"RelativeFromBin", "./launcher", "%bin", "../lib/plugins", false},
+                    LibPathCase{"RelativeFromRoot", "bin/launcher", "%root", "lib/plugins", false},
+                    LibPathCase{"BareNameFromSearchPath", "launcher", "%home", "%root/lib/plugins",
+                                true}),
     [](const testing::TestParamInfo<LibPathCase> &i) { return std::string(i.param.name); });
 
 struct LevelCase {
@@ -203,11 +206,12 @@ TEST_P(NoUpgradeRunTest, CreatesTheLogAndExitsWithZero)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NoUpgradeRunTest,
-    testing::Values(LevelCase{"DefaultThreshold", nullptr, false},
-                    LevelCase{"LauncherDebug", "launcher_debug=7\n", true}),
-    [](const testing::TestParamInfo<LevelCase> &i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, NoUpgradeRunTest,
+                         testing::Values(LevelCase{"DefaultThreshold", nullptr, false},
+                                         LevelCase{"LauncherDebug", "launcher_debug=7\n", true}),
+                         [](const testing::TestParamInfo<LevelCase> &i) {
+                             return std::string(i.param.name);
+                         });
 
 TEST(LauncherProcessTest, RunsOnWhenTheLogFolderCannotBeCreated)
 {

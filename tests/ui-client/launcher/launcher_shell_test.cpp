@@ -23,7 +23,8 @@ using orvanta_test::QtAppEnvironment;
 
 static auto *const qt_env = testing::AddGlobalTestEnvironment(new QtAppEnvironment);
 
-namespace {
+namespace
+{
 
 // Runs the event loop of this thread for ms milliseconds.
 void spinFor(int ms)
@@ -99,8 +100,10 @@ TEST_F(ShellTest, DialogIsBuiltHiddenWithItsTextsGeometryAndStyle)
     EXPECT_EQ(d.windowModality(), Qt::WindowModal);
     EXPECT_EQ(d.font().family(), QStringLiteral("Arial"));
     EXPECT_FALSE(d.font().italic());
-    EXPECT_EQ(d.styleSheet(),
-              QStringLiteral(" QProgressDialog { background-color: WhiteSmoke; \n  vertical-align: middle } "));
+    EXPECT_EQ(
+        d.styleSheet(),
+        QStringLiteral(
+            " QProgressDialog { background-color: WhiteSmoke; \n  vertical-align: middle } "));
 
     // Only the title and system-menu hints: no close, minimise or maximise button.
     const Qt::WindowFlags flags = d.windowFlags();
@@ -159,7 +162,8 @@ TEST_P(UpdateProgressTest, SetsTheTruncatedPercentage)
     QMetaObject::invokeMethod(&launcher, "UpdateProgress", Q_ARG(int, 100), Q_ARG(int, 12));
     ASSERT_EQ(d->value(), 12);
 
-    QMetaObject::invokeMethod(&launcher, "UpdateProgress", Q_ARG(int, c.total), Q_ARG(int, c.steps));
+    QMetaObject::invokeMethod(&launcher, "UpdateProgress", Q_ARG(int, c.total),
+                              Q_ARG(int, c.steps));
     EXPECT_EQ(d->value(), c.expected < 0 ? 12 : c.expected);
 }
 
@@ -194,9 +198,9 @@ TEST_F(ShellTest, AdapterCallsFromAnotherThreadArriveInOrderWithTheirOwnCopies)
         seen.push_back(s);
     };
     Notify_Adapter &ad = Notify_Adapter::GetInstance();
-    QObject::connect(&ad, &Notify_Adapter::sigUpdateProgress, &receiver, [&](int total, int current) {
-        note(QStringLiteral("p %1/%2").arg(current).arg(total));
-    });
+    QObject::connect(
+        &ad, &Notify_Adapter::sigUpdateProgress, &receiver,
+        [&](int total, int current) { note(QStringLiteral("p %1/%2").arg(current).arg(total)); });
     QObject::connect(&ad, &Notify_Adapter::sigUpdateDialogText, &receiver,
                      [&](const QString &text) { note(QStringLiteral("t ") + text); });
 
@@ -283,7 +287,8 @@ TEST_F(ShellTest, ClosingTheDialogDoesNotEndTheRun)
 
     bool closed = false;
     bool loopAliveAfterClose = false;
-    QTimer::singleShot(0, launcher.get(), [&] { QMetaObject::invokeMethod(launcher.get(), "ShowMsgBox"); });
+    QTimer::singleShot(0, launcher.get(),
+                       [&] { QMetaObject::invokeMethod(launcher.get(), "ShowMsgBox"); });
     QTimer::singleShot(200, launcher.get(), [&] {
         ASSERT_TRUE(d->isVisible());
         ASSERT_NE(d->windowHandle(), nullptr);

@@ -17,7 +17,8 @@ using orvanta_test::Sandbox;
 
 static auto *const qt_env = testing::AddGlobalTestEnvironment(new QtAppEnvironment);
 
-namespace {
+namespace
+{
 
 QMultiMap<QString, QString> parseLines(const QByteArray &out)
 {
@@ -70,7 +71,8 @@ TEST_P(PathGetterTest, DerivesEveryPathFromTheExecutableAndHome)
     const ProbeCase &c = GetParam();
     Sandbox sb;
     ASSERT_SANDBOX(sb);
-    const QString probe = sb.placeProgram(QStringLiteral(LAUNCHER_PROBE), QString::fromUtf8(c.placed));
+    const QString probe =
+        sb.placeProgram(QStringLiteral(LAUNCHER_PROBE), QString::fromUtf8(c.placed));
     ASSERT_FALSE(probe.isEmpty());
     QString program = probe;
     if (c.linkedAs) {
@@ -99,11 +101,11 @@ TEST_P(PathGetterTest, DerivesEveryPathFromTheExecutableAndHome)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PathGetterTest,
-    testing::Values(
-        ProbeCase{"InBinBelowTheRoot", "opt/Harvane/Orvanta/bin/probe", nullptr, "opt/Harvane/Orvanta"},
-        ProbeCase{"OneLevelBelowTheSandbox", "r/probe", nullptr, "."},
-        ProbeCase{"ThroughASymbolicLink", "opt/Harvane/Orvanta/bin/probe", "usr/bin/probe",
-                  "opt/Harvane/Orvanta"}),
+    testing::Values(ProbeCase{"InBinBelowTheRoot", "opt/Harvane/Orvanta/bin/probe", nullptr,
+                              "opt/Harvane/Orvanta"},
+                    ProbeCase{"OneLevelBelowTheSandbox", "r/probe", nullptr, "."},
+                    ProbeCase{"ThroughASymbolicLink", "opt/Harvane/Orvanta/bin/probe",
+                              "usr/bin/probe", "opt/Harvane/Orvanta"}),
     [](const testing::TestParamInfo<ProbeCase> &i) { return std::string(i.param.name); });
 
 TEST(LinuxServiceTest, ConstructionFixesThePerUserApplicationFolder)
@@ -158,7 +160,8 @@ TEST(DialogIconTest, ComesFromTheInstallationRoot)
 {
     Sandbox sb;
     ASSERT_SANDBOX(sb);
-    const QString probe = sb.placeProgram(QStringLiteral(LAUNCHER_PROBE), QStringLiteral("root/bin/probe"));
+    const QString probe =
+        sb.placeProgram(QStringLiteral(LAUNCHER_PROBE), QStringLiteral("root/bin/probe"));
     ASSERT_FALSE(probe.isEmpty());
     RunOptions opt;
     opt.program = probe;
