@@ -26,18 +26,21 @@ void record(QtMsgType type, const QMessageLogContext &, const QString &msg)
 int main(int argc, char **argv)
 {
     Q_INIT_RESOURCE(texts);
-    if (argc > 1) {
+    const QString rcc = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (!rcc.isEmpty()) {
         Q_CLEANUP_RESOURCE(texts);
         if (QFile::exists(QStringLiteral(":/enu.qm"))) {
             std::fprintf(stderr, "locale_probe: the embedded catalogues stay registered\n");
             return 2;
         }
-        if (!QResource::registerResource(QString::fromLocal8Bit(argv[1]))) {
+        if (!QResource::registerResource(rcc)) {
             std::fprintf(stderr, "locale_probe: cannot register %s\n", argv[1]);
             return 2;
         }
     }
     qInstallMessageHandler(record);
     std::printf("%s", qPrintable(HarvaneLocale::getDefaultLanguage()));
+    if (!rcc.isEmpty())
+        QResource::unregisterResource(rcc);
     return 0;
 }

@@ -117,6 +117,11 @@ struct LocaleCase {
     const char *code;
 };
 
+void PrintTo(const LocaleCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class LocaleToCode : public LocaleProbe, public ::testing::WithParamInterface<LocaleCase>
 {
 };
