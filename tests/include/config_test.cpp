@@ -1,34 +1,24 @@
 #include "config.h"
 
+#include "temp_dir.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <map>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 class ConfigTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        char tmpl[] = "/tmp/config_test.XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir = tmpl;
-    }
-    void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
-
     ustring write(const std::string &content, const char *name = "file")
     {
-        std::string path = dir + "/" + name;
-        std::ofstream(path, std::ios::binary) << content;
-        return ustring(path);
+        return ustring(tmp.write(name, content));
     }
 
-    std::string dir;
+    TempDir tmp;
+    const std::string &dir = tmp.path();
 };
 
 typedef std::map<std::string, std::string> Pairs;
