@@ -28,12 +28,12 @@ typedef enum _FILE_TYPE_tag {
 
 /// A path described without following symbolic links.
 typedef struct _FILE_INFO_tag {
-    ustring path;    ///< as the caller gave it
-    ustring name;    ///< FSBaseName(path)
-    FILE_TYPE type;  ///< type of the path itself
-    uint32_t mtime;  ///< modification time, seconds since the epoch (low 32 bits)
-    uint64_t size;   ///< bytes
-    bool isExist;    ///< a dangling symbolic link exists
+    ustring path;   ///< as the caller gave it
+    ustring name;   ///< FSBaseName(path)
+    FILE_TYPE type; ///< type of the path itself
+    uint32_t mtime; ///< modification time, seconds since the epoch (low 32 bits)
+    uint64_t size;  ///< bytes
+    bool isExist;   ///< a dangling symbolic link exists
     uint32_t uid;
     uint32_t gid;
     uint32_t mode;   ///< type and permission bits
@@ -59,10 +59,10 @@ struct DIR_HANDLE {
 
 /// One entry of a listing.
 struct DIR_ENTRY {
-    ustring name;    ///< no directory part
-    FILE_TYPE type;  ///< as the listing reports it (FT_ERR when it does not know)
-    uint32_t mtime;  ///< 0 unless bit 0 of the handle's flag is set
-    uint64_t size;   ///< 0 unless bit 0 of the handle's flag is set
+    ustring name;   ///< no directory part
+    FILE_TYPE type; ///< as the listing reports it (FT_ERR when it does not know)
+    uint32_t mtime; ///< 0 unless bit 0 of the handle's flag is set
+    uint64_t size;  ///< 0 unless bit 0 of the handle's flag is set
 
     DIR_ENTRY() : type(FT_ERR), mtime(0), size(0) {}
 };

@@ -13,7 +13,8 @@
 #include <sys/time.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 const char kComp[] = "file_op_debug";
 
@@ -229,8 +230,8 @@ _FILE_INFO_tag::_FILE_INFO_tag()
 
 bool operator==(const FILE_INFO &a, const FILE_INFO &b)
 {
-    return a.isExist == b.isExist && a.size == b.size && a.mtime == b.mtime &&
-           a.type == b.type && a.path == b.path && a.name == b.name;
+    return a.isExist == b.isExist && a.size == b.size && a.mtime == b.mtime && a.type == b.type &&
+           a.path == b.path && a.name == b.name;
 }
 
 bool operator!=(const FILE_INFO &a, const FILE_INFO &b)
@@ -369,8 +370,8 @@ int FSMKDir(const ustring &path, bool isCreateParent)
                 path.c_str(), static_cast<int>(info.type));
         return -1;
     }
-    int r = isCreateParent ? FSMKDirP(path, nullptr, false, kDefaultMode)
-                           : mkdir(path.c_str(), 0777);
+    int r =
+        isCreateParent ? FSMKDirP(path, nullptr, false, kDefaultMode) : mkdir(path.c_str(), 0777);
     return r == 0 ? 0 : -2;
 }
 
@@ -625,13 +626,17 @@ int FSMktemp(const ustring &prefix, ustring &path)
 {
     char pattern[4096];
     int n = snprintf(pattern, sizeof(pattern), "%s/XXXXXX", prefix.c_str());
+    // mkstemp() fills in its template even when it fails; the log names the
+    // pattern asked for.
+    char name[sizeof(pattern)];
+    memcpy(name, pattern, sizeof(name));
     int fd = -1;
     // A cut pattern would no longer end in the six placeholders, or would name
     // something beside the folder meant.
     if (n < 0 || static_cast<size_t>(n) >= sizeof(pattern))
         errno = ENAMETOOLONG;
     else
-        fd = mkstemp(pattern);
+        fd = mkstemp(name);
     if (fd < 0) {
         int err = errno;
         LOG_MSG(L_ERR, kComp, "[ERROR] file-op(%d): mkstemp(%s): %s\n", pattern, strerror(err));
@@ -639,7 +644,7 @@ int FSMktemp(const ustring &prefix, ustring &path)
     }
     fchmod(fd, 0644);
     close(fd);
-    path = pattern;
+    path = name;
     return 0;
 }
 

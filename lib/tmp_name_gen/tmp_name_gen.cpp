@@ -4,7 +4,8 @@
 #include <cstring>
 #include <sys/time.h>
 
-namespace {
+namespace
+{
 
 // Every character is valid in a file name; none is "/" or ".".
 const char kAlphabet[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_";

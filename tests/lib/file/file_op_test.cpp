@@ -8,7 +8,8 @@
 #include <sys/sysmacros.h>
 #include <sys/time.h>
 
-namespace {
+namespace
+{
 
 using namespace filetest;
 
@@ -37,10 +38,10 @@ TEST_F(FileInfoTest, TypesEveryKindOfPathWithoutFollowingLinks)
         FILE_TYPE type;
         const char *name;
     } cases[] = {
-        {path("file"), FT_FILE, "file"},     {path("dir"), FT_DIR, "dir"},
-        {path("link"), FT_SLINK, "link"},    {path("dangling"), FT_SLINK, "dangling"},
-        {path("fifo"), FT_FIFO, "fifo"},     {path("sock"), FT_SOCK, "sock"},
-        {"/dev/null", FT_DEV, "null"},       {path("dir/"), FT_DIR, ""},
+        {path("file"), FT_FILE, "file"},  {path("dir"), FT_DIR, "dir"},
+        {path("link"), FT_SLINK, "link"}, {path("dangling"), FT_SLINK, "dangling"},
+        {path("fifo"), FT_FIFO, "fifo"},  {path("sock"), FT_SOCK, "sock"},
+        {"/dev/null", FT_DEV, "null"},    {path("dir/"), FT_DIR, ""},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.path);
@@ -206,8 +207,8 @@ TEST_F(MkDirTest, RefusesWhatIsNotADirectory)
         for (bool parents : {false, true})
             EXPECT_EQ(FSMKDir(c.path.c_str(), parents), -1);
         expect_logged("[ERROR]",
-                      "FSMKDir: Create a folder but local file system is not directory '" +
-                          c.path + "' (" + std::to_string(c.type) + ")",
+                      "FSMKDir: Create a folder but local file system is not directory '" + c.path +
+                          "' (" + std::to_string(c.type) + ")",
                       2);
     }
 }
@@ -352,8 +353,8 @@ TEST_F(CopyTest, DeletesTheOriginOnlyAfterSuccess)
     std::string kept = write("kept", "payload");
     EXPECT_EQ(FSCopy(kept.c_str(), path("no/such/dir/dst").c_str(), true), -1);
     EXPECT_EQ(read_file(kept), "payload");
-    expect_logged("[ERROR]", "CopyFile: open(" + path("no/such/dir/dst") +
-                                 "): No such file or directory (2)");
+    expect_logged("[ERROR]",
+                  "CopyFile: open(" + path("no/such/dir/dst") + "): No such file or directory (2)");
 }
 
 TEST_F(CopyTest, MissingSourceTouchesNothing)
@@ -424,8 +425,7 @@ TEST_F(CopyTest, FullFileSystemLeavesAPartialCopyAndTheSource)
         struct stat st;
         if (copy != -2)
             return 1;
-        if (lstat((full + "/dst").c_str(), &st) != 0 || st.st_size == 0 ||
-            st.st_size >= 256 * 1024)
+        if (lstat((full + "/dst").c_str(), &st) != 0 || st.st_size == 0 || st.st_size >= 256 * 1024)
             return 2;
         if (read_file(src).size() != 256 * 1024)
             return 3;
@@ -565,8 +565,7 @@ TEST_F(CrossDeviceTest, SocketOrDeviceStaysWhereItIs)
         EXPECT_FALSE(exists(to));
         int type = node == path("sock") ? FT_SOCK : FT_DEV;
         expect_logged("[ERROR]", "FSRename: Cannot move '" + node + "' of type " +
-                                     std::to_string(type) + " to another file system '" + to +
-                                     "'");
+                                     std::to_string(type) + " to another file system '" + to + "'");
     }
 }
 
@@ -684,7 +683,7 @@ TEST_F(ReadDirTest, ListsEveryEntryWithItsType)
     struct Expect {
         const char *name;
         FILE_TYPE type;
-    } expected[] = {{".", FT_DIR},     {"..", FT_DIR},    {"file", FT_FILE}, {"sub", FT_DIR},
+    } expected[] = {{".", FT_DIR},      {"..", FT_DIR},    {"file", FT_FILE}, {"sub", FT_DIR},
                     {"link", FT_SLINK}, {"fifo", FT_FIFO}, {"sock", FT_SOCK}};
 
     std::map<std::string, DIR_ENTRY> plain = list(dir, 0);
@@ -721,8 +720,7 @@ TEST_F(ReadDirTest, OpenFailureLeavesTheHandle)
 
     std::string file = write("file", "");
     EXPECT_EQ(FSOpenDir(file.c_str(), 0, dh), -1);
-    expect_logged("[ERROR]",
-                  "FSOpenDir: Failed to open directory '" + file + "'. Not a directory");
+    expect_logged("[ERROR]", "FSOpenDir: Failed to open directory '" + file + "'. Not a directory");
 }
 
 TEST_F(ReadDirTest, ClosedHandleReadsNothingAndClosesTwiceSafely)

@@ -22,7 +22,8 @@
 #include <unistd.h>
 #include <vector>
 
-namespace filetest {
+namespace filetest
+{
 
 inline bool exists(const std::string &path)
 {
@@ -173,8 +174,7 @@ protected:
             if (line.substr(close_paren + 3) == text)
                 ++found;
         }
-        EXPECT_EQ(found, count) << "looking for: " << head << "N): " << text << "\nlog:\n"
-                                << log();
+        EXPECT_EQ(found, count) << "looking for: " << head << "N): " << text << "\nlog:\n" << log();
     }
 
     std::string path(const std::string &rel) const { return tmp.path(rel); }

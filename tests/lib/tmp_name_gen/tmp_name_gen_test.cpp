@@ -8,7 +8,8 @@
 #include <thread>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const char kAlphabet[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_";
 
