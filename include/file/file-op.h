@@ -85,7 +85,8 @@ int FSStat(const ustring &path, FILE_INFO &info, bool do_case_check);
 /// isDelOrigin src is removed, but only after dst is synced and closed.
 /// 0; -2 no space (ENOSPC, EDQUOT); -1 any other failure, also when src and
 /// dst are the same file (it is left intact) or src is a directory.
-/// A partly written dst stays after a failure; src always stays then.
+/// A partly written dst stays after a failure; src always stays then. A FIFO
+/// source without a writer gives an empty copy rather than blocking.
 int FSCopy(const ustring &src, const ustring &dst, bool isDelOrigin);
 
 /// Creates the directory path (0777 less the umask), with its missing parents

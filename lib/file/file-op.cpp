@@ -292,9 +292,17 @@ int FSStat(const ustring &path, FILE_INFO &info, bool /*do_case_check*/)
 
 int FSCopy(const ustring &src, const ustring &dst, bool isDelOrigin)
 {
-    int in = open(src.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK only for the open: a FIFO without a writer would block it
+    // for good. The reads block as usual.
+    int in = open(src.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (in < 0) {
         LogOpenFailure(src, errno);
+        return -1;
+    }
+    int in_flags = fcntl(in, F_GETFL);
+    if (in_flags == -1 || fcntl(in, F_SETFL, in_flags & ~O_NONBLOCK) == -1) {
+        LogOpenFailure(src, errno);
+        close(in);
         return -1;
     }
     struct stat in_st;
@@ -407,11 +415,12 @@ int FSMKDirP(const ustring &path, char **endptr, bool blForceCreate, mode_t mode
                 if (remove(work) != 0 || mkdir(work, create_mode) != 0)
                     result = -1;
             } else if (last) {
-                errno = EEXIST;
                 LOG_MSG(L_INFO, kComp,
                         "[INFO] file-op(%d): FSMKDirP: path: %s is existing file or symbolic "
                         "link pointed to file\n",
                         work);
+                // After the log line, whose writing may change errno.
+                errno = EEXIST;
                 result = -1;
             } else {
                 LOG_MSG(L_INFO, kComp,

@@ -393,6 +393,21 @@ TEST_F(CopyTest, SameFileIsNeverTruncated)
     }
 }
 
+TEST_F(CopyTest, FifoWithoutWriterDoesNotHang)
+{
+    std::string fifo = path("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string dst = path("dst");
+    int r = run_in_child([&]() {
+        alarm(20); // a hang ends the child instead of the suite
+        return FSCopy(fifo.c_str(), dst.c_str(), false) == 0 ? 0 : 1;
+    });
+    EXPECT_EQ(r, 0);
+    EXPECT_TRUE(exists(dst));
+    EXPECT_EQ(read_file(dst), "");
+    EXPECT_TRUE(S_ISFIFO(lstat_of(fifo).st_mode));
+}
+
 TEST_F(CopyTest, NoSpaceOnTheDeviceIsMinusTwo)
 {
     if (!exists("/dev/full"))
@@ -704,6 +719,46 @@ TEST_F(ReadDirTest, ListsEveryEntryWithItsType)
     EXPECT_EQ(detailed["file"].size, 5u);
     EXPECT_EQ(detailed["file"].mtime, 1500000000u);
     EXPECT_EQ(log(), "");
+}
+
+TEST_F(ReadDirTest, EntryThatCannotBeStatedIsAnErrorAndTheListingGoesOn)
+{
+    open_to_nobody();
+    std::string dir = path("d");
+    // Result: the number of -1 results with flag 1 times 10, plus the number of
+    // entries with flag 0; then the end must follow.
+    int r = run_unprivileged([&]() {
+        if (mkdir(dir.c_str(), 0755) != 0)
+            return kChildCannot;
+        std::ofstream(dir + "/a") << "x";
+        std::ofstream(dir + "/b") << "y";
+        // Listable but not searchable: lstat of every entry is refused.
+        if (chmod(dir.c_str(), 0600) != 0)
+            return kChildCannot;
+        int errors = 0, entries = 0;
+        DIR_HANDLE dh;
+        DIR_ENTRY e;
+        if (FSOpenDir(dir.c_str(), 1, dh) != 0)
+            return 100;
+        int res;
+        while ((res = FSReadDir(dh, e)) == -1 && errors < 9)
+            ++errors;
+        FSCloseDir(dh);
+        if (res != 0)
+            return 101;
+        if (FSOpenDir(dir.c_str(), 0, dh) != 0)
+            return 102;
+        while (FSReadDir(dh, e) == 1)
+            ++entries;
+        FSCloseDir(dh);
+        chmod(dir.c_str(), 0700);
+        return errors * 10 + entries;
+    });
+    if (r == kChildCannot)
+        GTEST_SKIP() << "cannot run as an unprivileged user here";
+    EXPECT_EQ(r, 44);
+    expect_logged("[ERROR]", "FSOpenDir: Failed to get info for '" + dir + "/a'");
+    expect_logged("[ERROR]", "FSOpenDir: Failed to get info for '" + dir + "/..'");
 }
 
 TEST_F(ReadDirTest, OpenFailureLeavesTheHandle)
