@@ -236,13 +236,14 @@ TEST_F(MkDirTest, MkDirPWalksEveryLevel)
         EXPECT_EQ(FSMKDirP(p.c_str(), nullptr, false, static_cast<mode_t>(-1)), 0);
         EXPECT_TRUE(S_ISDIR(lstat_of(path(c.made)).st_mode));
     }
-    // A relative path is walked from the current directory.
-    ASSERT_EQ(chdir(tmp.path().c_str()), 0);
-    EXPECT_EQ(FSMKDirP("rel/x", nullptr, false, static_cast<mode_t>(-1)), 0);
+    {
+        // A relative path is walked from the current directory.
+        ScopedCwd cwd(tmp.path());
+        EXPECT_EQ(FSMKDirP("rel/x", nullptr, false, static_cast<mode_t>(-1)), 0);
+    }
     EXPECT_TRUE(exists(path("rel/x")));
     EXPECT_EQ(FSMKDirP("", nullptr, false, static_cast<mode_t>(-1)), -1);
     EXPECT_EQ(FSMKDirP("/", nullptr, false, static_cast<mode_t>(-1)), 0);
-    ASSERT_EQ(chdir("/"), 0);
 }
 
 TEST_F(MkDirTest, MkDirPFollowsALinkToADirectory)

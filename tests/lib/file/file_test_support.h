@@ -97,12 +97,37 @@ private:
     std::string dir;
 };
 
+/// Works in another directory while it lives, then returns to the previous one.
+class ScopedCwd
+{
+public:
+    explicit ScopedCwd(const std::string &dir)
+    {
+        char buf[4096];
+        if (getcwd(buf, sizeof(buf)) != nullptr)
+            old = buf;
+        if (chdir(dir.c_str()) != 0)
+            ADD_FAILURE() << "chdir " << dir << ": " << strerror(errno);
+    }
+    ~ScopedCwd()
+    {
+        if (!old.empty() && chdir(old.c_str()) != 0)
+            ADD_FAILURE() << "chdir back to " << old;
+    }
+    ScopedCwd(const ScopedCwd &) = delete;
+    ScopedCwd &operator=(const ScopedCwd &) = delete;
+
+private:
+    std::string old;
+};
+
 /// Exit code of a child that could not take the wanted identity or set-up.
 const int kChildCannot = 125;
 
-/// Runs fn in a forked child and returns its result (0 to 124) as the child's
-/// exit status; kChildCannot when the child could not start the work. The
-/// child never returns into the test framework.
+/// Runs fn in a forked child and returns its result (0 to 124, or kChildCannot
+/// when the child could not start the work; 124 also for anything out of that
+/// range) as the child's exit status. The child never returns into the test
+/// framework.
 inline int run_in_child(const std::function<int()> &fn)
 {
     pid_t pid = fork();
@@ -110,7 +135,7 @@ inline int run_in_child(const std::function<int()> &fn)
         return -1;
     if (pid == 0) {
         int r = fn();
-        _exit(r < 0 || r > 124 ? 124 : r);
+        _exit(r < 0 || r > kChildCannot ? 124 : r);
     }
     int st = 0;
     while (waitpid(pid, &st, 0) < 0 && errno == EINTR) {

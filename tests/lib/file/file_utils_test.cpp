@@ -264,10 +264,11 @@ TEST_F(FileAttrTest, ChownChangesTheLinkNotItsTarget)
     EXPECT_EQ(lstat_of(link).st_gid, 65534u);
     EXPECT_EQ(lstat_of(file).st_uid, 0u);
 
-    // A relative path is taken from the current directory.
-    ASSERT_EQ(chdir(tmp.path().c_str()), 0);
-    EXPECT_EQ(FSChown("file", 65534, 0), 0);
-    ASSERT_EQ(chdir("/"), 0);
+    {
+        // A relative path is taken from the current directory.
+        ScopedCwd cwd(tmp.path());
+        EXPECT_EQ(FSChown("file", 65534, 0), 0);
+    }
     EXPECT_EQ(lstat_of(file).st_uid, 65534u);
     EXPECT_EQ(lstat_of(file).st_gid, 0u);
 
@@ -304,8 +305,9 @@ TEST_F(AccessTest, LockedOnlyWhenAccessIsRefused)
     open_to_nobody();
     std::string secret = write("secret", "x");
     std::string open_file = write("open", "x");
-    ASSERT_EQ(chmod(secret.c_str(), 0600), 0);
-    ASSERT_EQ(chmod(open_file.c_str(), 0644), 0);
+    // Refused to everyone but root, owner or not.
+    ASSERT_EQ(chmod(secret.c_str(), 0200), 0);
+    ASSERT_EQ(chmod(open_file.c_str(), 0444), 0);
     std::string missing = path("missing");
 
     // Bits: 1 secret locked for reading, 2 open file locked for reading,
