@@ -14,7 +14,7 @@ struct Row {
 
 // The one list of the table's rows, in row order: the enumerators of strtab.h name the
 // rows, and the English texts are the source texts of the translation catalogues
-// (translations/update_ts.py reads them from here). Texts hold no backslash, tab or
+// (strtab.py reads them from here). Texts hold no backslash, tab or
 // line break; rows that share a text share its translation.
 const Row rows[NUM_STRING_IDS] = {
     {"main_desc_last_upload", "Last upload:"},

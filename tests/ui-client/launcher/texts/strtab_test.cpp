@@ -111,7 +111,7 @@ TEST_F(StrTableTest, TextsArePlainAsciiWithoutEscapes)
 TEST_F(StrTableTest, PlaceholdersOnlyWhereCallersFillThem)
 {
     const std::map<size_t, QStringList> want = {
-        {1, {"%1"}},   {36, {"%1"}},  {37, {"%1"}},         {64, {"%1"}},  {131, {"%1"}},
+        {1, {"%1"}},   {36, {"%1"}},        {37, {"%1"}},  {64, {"%1"}},  {131, {"%1"}},
         {143, {"%1"}}, {152, {"%1", "%2"}}, {154, {"%1"}}, {158, {"%1"}},
     };
     const QRegularExpression placeholder(QStringLiteral("%\\d+"));
