@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
 #include <csignal>
 #include <unistd.h>
 

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,7 +46,7 @@ bool contains(const QByteArray &hay, const char *needle)
 class GatedLauncher
 {
 public:
-    GatedLauncher(Sandbox &sb, const QString &home) : sb_(sb), home_(home)
+    GatedLauncher(Sandbox &sb, const QString &home) : sb_(sb)
     {
         const QString logDir = home + QStringLiteral("/.OrvantaBackup/log");
         fifo_ = logDir + QStringLiteral("/launcher.log");
@@ -100,7 +99,6 @@ public:
 
 private:
     Sandbox &sb_;
-    QString home_;
     QString fifo_;
     bool ok_ = false;
     std::unique_ptr<BackgroundRun> run_;
