@@ -71,6 +71,11 @@ protected:
     /// Copies a file or a whole folder tree: 0 or -1.
     int FSCopyPath(const ustring &src, const ustring &dst);
 
+    /// Puts the private copy back in order after an upgrade that was cut off
+    /// (the launcher killed, the machine off): the partial copy goes and the
+    /// backup it replaced comes back. Runs before the versions are read.
+    void RecoverInterruptedUpgrade();
+
     int timeout = 0;
     /// The folder the upgrade works on, fixed at construction.
     ustring per_user_install_path;

@@ -2,6 +2,7 @@
 
 #include "qt_test_app.h"
 #include "sandbox.h"
+#include "upgrade_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -186,6 +187,7 @@ TEST_P(NoUpgradeRunTest, CreatesTheLogAndExitsWithZero)
     const LevelCase &c = GetParam();
     Sandbox sb;
     ASSERT_SANDBOX(sb);
+    orvanta_test::install_copy(sb, "124"); // the package has no version file: build 0
     if (c.levels) {
         ASSERT_TRUE(sb.setLogLevels(c.levels));
     }

@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProgressBar>
@@ -66,11 +69,36 @@ protected:
     }
 };
 
+// The launcher's sequence works on the user's private copy: the suite gives it
+// a HOME of its own holding an up-to-date copy (the test program's root has no
+// package, so its build counts as 0), so a run needs no upgrade.
 class ShellTest : public testing::Test
 {
 protected:
-    static void SetUpTestSuite() { StrTable::InitStrTable(); }
+    static void SetUpTestSuite()
+    {
+        StrTable::InitStrTable();
+        home = new QTemporaryDir;
+        ASSERT_TRUE(home->isValid());
+        savedHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home->path()));
+        const QString bin = home->path() + "/.OrvantaBackup/Orvanta.app/bin";
+        ASSERT_TRUE(QDir().mkpath(bin));
+        QFile exe(bin + "/orvanta-ui");
+        ASSERT_TRUE(exe.open(QIODevice::WriteOnly));
+    }
+    static void TearDownTestSuite()
+    {
+        qputenv("HOME", savedHome);
+        delete home;
+    }
+
+    static QTemporaryDir *home;
+    static QByteArray savedHome;
 };
+
+QTemporaryDir *ShellTest::home = nullptr;
+QByteArray ShellTest::savedHome;
 
 // Runs app.exec() with a guard that ends a run that never finishes with 99.
 int execWithGuard(int timeoutMs = 30000)

@@ -132,14 +132,20 @@ TEST(LinuxServiceTest, ConstructionFixesThePerUserApplicationFolder)
 }
 
 // Until the service's operations are in place, nothing may claim an upgrade.
-TEST(LinuxServiceTest, SequenceDoesNotClaimAnUpgrade)
+// Without a private copy an upgrade is needed; without a package it fails and
+// leaves no copy behind that could pass for a complete one.
+TEST(LinuxServiceTest, NoCopyAndNoPackageLeavesNothingBehind)
 {
-    ScopedHome home("/nonexistent-home");
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    ScopedHome home(tmp.path().toUtf8().constData());
     LinuxService service;
     Service &s = service;
     s.PreUpgrade();
-    EXPECT_FALSE(s.IsNeedUpgrade());
+    EXPECT_TRUE(s.IsNeedUpgrade());
     EXPECT_NE(s.HandlePackageUpgrade(), 0);
+    EXPECT_FALSE(QFileInfo::exists(tmp.path() + "/.OrvantaBackup/Orvanta.app"));
+    EXPECT_FALSE(QFileInfo::exists(tmp.path() + "/.OrvantaBackup/Orvanta.app.journal"));
 }
 
 TEST(PackageInfoTest, HoldsTheSystemWideLocations)
