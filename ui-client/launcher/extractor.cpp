@@ -7,13 +7,19 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
+#include <chrono>
 #include <climits>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
+#include <set>
+#include <string>
 #include <system_error>
 #include <thread>
+#include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,8 +34,12 @@ const size_t kBlockSize = 10240;
 const int kDiskOptions =
     ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_MAC_METADATA;
 
-// Files from this size on are sent to the disk as soon as they are complete.
-const la_int64_t kWriteBackSize = 1 << 20;
+// The extraction's files are sent to the disk in batches of this many bytes
+// while it goes on (see WriteBack).
+const la_int64_t kWriteBackBytes = 4 << 20;
+
+// The longest the dialog waits for the steps of entries already written.
+const std::chrono::milliseconds kProgressInterval(50);
 
 const char *error_text(struct archive *a)
 {
@@ -49,57 +59,201 @@ struct archive *open_reader(const ustring &path, int *open_result)
     return a;
 }
 
-// Starts writing a finished file to disk without waiting for it, so that the
-// flush that follows the extraction finds little left to write. A hint only:
-// a file that cannot be opened is simply left to that flush.
-void start_write_back(const ustring &path)
+bool is_within(const char *path, const std::string &root)
 {
-    int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
-    close(fd);
+    const size_t n = root.size();
+    return root.compare(0, n, path, std::min(n, std::strlen(path))) == 0 &&
+           (path[n] == 0 || path[n] == '/' || n == 1);
 }
 
-bool is_within(const char *path, const ustring &root)
-{
-    size_t n = root.length();
-    return ustring(path).compare(root, n) == 0 && (path[n] == 0 || path[n] == '/' || n == 1);
-}
-
-// True unless a folder on the way from the target down to path (and path
-// itself when check_last is set) exists as a symbolic link that resolves
-// outside the target: following it would write outside the user's copy.
+// Tells whether writing an entry could lead outside the target through a
+// symbolic link: a folder on the way from the target down to the entry (and
+// the entry itself, for folders) that exists as a link resolving outside.
 // Folders that do not exist yet are created as real folders by libarchive.
-// real_target is resolved on the first link met, when the target exists.
-bool stays_inside(const ustring &path, const ustring &target, ustring &real_target,
-                  bool check_last)
+//
+// Folders found to be real folders (reached without a link) are remembered,
+// so that each costs one lstat rather than one per entry below it. Paths are
+// compared in a canonical form, without "." and empty components. Writing an
+// entry forgets what was remembered at its path and below; an entry reached
+// through a link, or with ".." in its path, forgets everything, as its effect
+// cannot be matched by name.
+class LinkGuard
 {
-    size_t pos = target.length();
-    for (;;) {
-        size_t next = path.find('/', pos + 1);
-        if (next == ustring::npos && !check_last)
-            return true;
-        ustring prefix = next == ustring::npos ? path : path.substr(0, next);
+public:
+    explicit LinkGuard(const std::string &target) : target(target) {}
+
+    /// path is the target, "/" and the entry's name.
+    bool StaysInside(const std::string &path, bool check_last)
+    {
+        return Check(path, check_last, entry_path, entry_cacheable);
+    }
+
+    /// A hard link's target, which is read but not written.
+    bool LinkStaysInside(const std::string &path)
+    {
+        std::string canon;
+        bool cacheable;
+        return Check(path, false, canon, cacheable);
+    }
+
+    /// The entry last given to StaysInside has been written.
+    void Written(bool is_dir)
+    {
+        if (!entry_cacheable) {
+            real_dirs.clear();
+            return;
+        }
+        if (is_dir && real_dirs.count(entry_path) != 0)
+            return;
+        real_dirs.erase(entry_path);
+        // Everything below: the names that begin with path + "/", up to path + "0".
+        std::string below = entry_path + '/';
+        auto first = real_dirs.lower_bound(below);
+        below.back() = '/' + 1;
+        real_dirs.erase(first, real_dirs.lower_bound(below));
+    }
+
+private:
+    bool Check(const std::string &path, bool check_last, std::string &canon, bool &cacheable)
+    {
+        canon = target;
+        cacheable = true;
+        for (size_t pos = target.size(); pos < path.size();) {
+            const size_t end = std::min(path.find('/', pos + 1), path.size());
+            const size_t len = end - pos - 1;
+            if (len == 2 && path.compare(pos + 1, 2, "..") == 0)
+                cacheable = false;
+            if (len > 0 && !(len == 1 && path[pos + 1] == '.'))
+                canon.append(path, pos, end - pos);
+            pos = end;
+        }
+        // With "..", names cannot be made canonical: the path is walked as given.
+        const std::string &walk = cacheable ? canon : path;
+        const size_t last = walk.rfind('/');
+        if (cacheable && last != std::string::npos && last >= target.size()) {
+            prefix.assign(walk, 0, last);
+            if (last == target.size() || real_dirs.count(prefix) != 0)
+                return !check_last || Component(walk, walk.size(), cacheable) != 0;
+        }
+        for (size_t pos = target.size();;) {
+            const size_t next = walk.find('/', pos + 1);
+            if (next == std::string::npos && !check_last)
+                return true;
+            const size_t end = next == std::string::npos ? walk.size() : next;
+            const int r = Component(walk, end, cacheable);
+            if (r <= 0)
+                return r < 0;
+            if (next == std::string::npos)
+                return true;
+            pos = next;
+        }
+    }
+
+    // Looks at walk's first `end` bytes: 1 when it is a real folder or a link
+    // that stays inside, 0 when it leads outside, -1 when it does not exist
+    // (nothing below it does either). A link met makes the path uncacheable.
+    int Component(const std::string &walk, size_t end, bool &cacheable)
+    {
+        prefix.assign(walk, 0, end);
+        if (cacheable && real_dirs.count(prefix) != 0)
+            return 1;
         struct stat st;
         if (lstat(prefix.c_str(), &st) != 0)
-            return true;
+            return -1;
         if (S_ISLNK(st.st_mode)) {
+            cacheable = false;
             char real[PATH_MAX];
             if (real_target.empty()) {
                 if (realpath(target.c_str(), real) == nullptr)
-                    return false;
+                    return 0;
                 real_target = real;
             }
-            if (realpath(prefix.c_str(), real) == nullptr || !is_within(real, real_target))
-                return false;
+            return realpath(prefix.c_str(), real) != nullptr && is_within(real, real_target) ? 1
+                                                                                         : 0;
         }
-        if (next == ustring::npos)
-            return true;
-        pos = next;
+        if (cacheable && S_ISDIR(st.st_mode))
+            real_dirs.insert(prefix);
+        return 1;
     }
-}
 
+    const std::string target;
+    std::string real_target; // resolved on the first link met
+    std::set<std::string> real_dirs;
+    std::string entry_path; // canonical path of the entry last checked
+    bool entry_cacheable = true;
+    std::string prefix;
+};
+
+// Sends what the extraction writes to the disk while it goes on, so that the
+// caller's flush after the extraction finds little left to wait for: a thread
+// of its own starts the write-back of finished files (sync_file_range, which
+// does not wait), a batch each time another kWriteBackBytes were written.
+// A hint only: what it misses or fails at is left to that flush.
+class WriteBack
+{
+public:
+    WriteBack()
+    {
+        try {
+            thread = std::thread([this] { Run(); });
+        } catch (const std::system_error &) {
+        }
+    }
+
+    ~WriteBack()
+    {
+        {
+            std::lock_guard<std::mutex> g(lock);
+            stop = true;
+            wake.notify_all();
+        }
+        if (thread.joinable())
+            thread.join();
+    }
+
+    /// A regular file of the given size is complete at path.
+    void Written(const std::string &path, la_int64_t bytes)
+    {
+        std::lock_guard<std::mutex> g(lock);
+        if (!thread.joinable())
+            return;
+        files.push_back(path);
+        pending += bytes;
+        if (pending >= kWriteBackBytes)
+            wake.notify_all();
+    }
+
+private:
+    void Run()
+    {
+        std::vector<std::string> batch;
+        std::unique_lock<std::mutex> g(lock);
+        for (;;) {
+            wake.wait(g, [this] { return stop || pending >= kWriteBackBytes; });
+            if (stop)
+                return;
+            pending = 0;
+            batch.clear();
+            batch.swap(files);
+            g.unlock();
+            for (const std::string &path : batch) {
+                const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+                if (fd >= 0) {
+                    sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+                    close(fd);
+                }
+            }
+            g.lock();
+        }
+    }
+
+    std::mutex lock;
+    std::condition_variable wake;
+    std::vector<std::string> files;
+    la_int64_t pending = 0;
+    bool stop = false;
+    std::thread thread;
+};
 
 // What the counting thread tells the extraction: `known` once the count has
 // read its first entry or ended; `total` once it has ended.
@@ -207,7 +361,10 @@ private:
 };
 
 // Progress of the extraction, told once the total is known: the steps of the
-// entries written before it are reported then, in order.
+// entries written before it are reported then, in order. Steps are told in
+// bursts of a half percent of the total, or after kProgressInterval at the
+// latest: each step becomes an event for the GUI thread, and waking it for
+// every small file costs the extraction more than the dialog gains.
 class ProgressReport
 {
 public:
@@ -217,9 +374,17 @@ public:
     void Step()
     {
         ++written;
-        if (total == 0)
+        if (total == 0) {
             total = count.TotalIfDone();
-        Flush();
+            if (total == 0)
+                return;
+            burst = total / 200;
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (written - reported > burst || now - last_flush >= kProgressInterval) {
+            last_flush = now;
+            Flush();
+        }
     }
 
     /// Waits for the total when steps are still to be reported, and reports them.
@@ -233,8 +398,6 @@ public:
 private:
     void Flush()
     {
-        if (total == 0)
-            return;
         while (reported < written)
             Notify_Adapter::GetInstance().UpdateProgress(total, ++reported);
     }
@@ -243,6 +406,8 @@ private:
     int total = 0;
     int written = 0;
     int reported = 0;
+    int burst = 0;
+    std::chrono::steady_clock::time_point last_flush;
 };
 
 } // namespace
@@ -308,7 +473,11 @@ int Extractor::Extract()
         LOG_MSG(L_ERR, kComp, "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n",
                 source.c_str(), error_text(reader));
     } else {
-        ustring real_target;
+        const std::string root(target.c_str());
+        LinkGuard guard(root);
+        WriteBack write_back;
+        std::string path;
+        std::string link_path;
         for (;;) {
             struct archive_entry *entry;
             int r = archive_read_next_header(reader, &entry);
@@ -326,25 +495,24 @@ int Extractor::Extract()
                 LOG_MSG(L_ERR, kComp, "[ERROR] extractor(%d): archive_entry_pathname failed");
                 break;
             }
-            // Copied: renaming the entry frees the text it points to.
-            const ustring name(entry_pathname);
-            const ustring path = target + "/" + name;
+            // Joined before the entry is renamed: renaming frees the text
+            // entry_pathname points to.
+            path.assign(root).append(1, '/').append(entry_pathname);
+            const char *const name = path.c_str() + root.size() + 1;
             archive_entry_set_pathname(entry, path.c_str());
             // A hard link names another entry of the package: re-root it the
             // same way, or libarchive would resolve it against the current folder.
             const char *link = archive_entry_hardlink(entry);
             const bool is_link = link != nullptr;
-            ustring link_path;
             if (is_link) {
-                link_path = target + "/" + link;
+                link_path.assign(root).append(1, '/').append(link);
                 archive_entry_set_hardlink(entry, link_path.c_str());
             }
             const bool is_dir = archive_entry_filetype(entry) == AE_IFDIR;
-            if (!stays_inside(path, target, real_target, is_dir) ||
-                (is_link && !stays_inside(link_path, target, real_target, false))) {
+            if (!guard.StaysInside(path, is_dir) || (is_link && !guard.LinkStaysInside(link_path))) {
                 LOG_MSG(L_ERR, kComp,
                         "[ERROR] extractor(%d): '%s' leads outside '%s' through a symbolic link\n",
-                        name.c_str(), target.c_str());
+                        name, target.c_str());
                 break;
             }
             // Warnings count as failures: a refused ".." entry is only a warning.
@@ -353,6 +521,7 @@ int Extractor::Extract()
                         error_text(writer));
                 break;
             }
+            guard.Written(is_dir);
             progress.Step();
             if (archive_write_finish_entry(writer) != ARCHIVE_OK) {
                 LOG_MSG(L_ERR, kComp,
@@ -360,9 +529,8 @@ int Extractor::Extract()
                         error_text(writer));
                 break;
             }
-            if (archive_entry_filetype(entry) == AE_IFREG &&
-                archive_entry_size(entry) >= kWriteBackSize)
-                start_write_back(path);
+            if (archive_entry_filetype(entry) == AE_IFREG)
+                write_back.Written(path, archive_entry_size(entry));
         }
     }
     archive_read_free(reader);

@@ -1,6 +1,8 @@
-// The extractor counts on a thread of its own while it extracts: the progress
-// it reports must still be what a count before the extraction would give.
-// Runs under ThreadSanitizer: Qt is only called on the test's own thread.
+// What the extractor does to be fast must not change what it does: it counts
+// on a thread of its own while it extracts, yet reports the progress a count
+// made first would give; it remembers folders it found to be real, yet never
+// writes through a link that replaced one. Runs under ThreadSanitizer: Qt is
+// only called on the test's own thread.
 
 #include "extractor.h"
 
@@ -85,7 +87,7 @@ protected:
         return want;
     }
 
-    TempDir tmp{"extractor_count_test"};
+    TempDir tmp{"extractor_shortcuts_test"};
     std::vector<std::string> events;
     bool on_caller = true;
     QMetaObject::Connection progress_conn, label_conn;
@@ -165,6 +167,42 @@ TEST_F(ExtractorCountTest, RepeatedExtractionsStartAfresh)
         events.clear();
         ASSERT_EQ(ex.Extract(), 0);
         EXPECT_EQ(events, expected(static_cast<int>(tree.size()), static_cast<int>(tree.size())));
+    }
+}
+
+// A folder looked at once and remembered as real is later replaced by a link
+// that leads outside, by name, through "." or through another link: what
+// follows into it must still be refused.
+TEST_F(ExtractorCountTest, RememberedFolderReplacedByALinkIsCheckedAgain)
+{
+    TempDir outside("extractor_shortcuts_outside");
+    const struct {
+        const char *name;
+        Entries entries;
+    } cases[] = {
+        {"by_name",
+         {ArchiveEntry::dir("d"), ArchiveEntry::dir("d"), ArchiveEntry::file("d2", "x"),
+          ArchiveEntry::symlink("d", outside.path()), ArchiveEntry::file("d/x", "bad")}},
+        {"through_dot",
+         {ArchiveEntry::dir("d"), ArchiveEntry::dir("d"),
+          ArchiveEntry::symlink("./d", outside.path()), ArchiveEntry::file("d/x", "bad")}},
+        {"through_link",
+         {ArchiveEntry::dir("real"), ArchiveEntry::symlink("alias", "real"),
+          ArchiveEntry::dir("real/sub"), ArchiveEntry::dir("real/sub"),
+          ArchiveEntry::symlink("alias/sub", outside.path()),
+          ArchiveEntry::file("real/sub/x", "bad")}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(system(("rm -rf '" + target() + "' && mkdir '" + target() + "'").c_str()), 0);
+        const std::string archive = tmp.path("orvanta.ovp");
+        ASSERT_EQ(write_archive(archive, ArchiveFormat::Tar, c.entries), "");
+        Extractor ex = extractor(archive);
+        EXPECT_EQ(ex.Extract(), -1);
+        EXPECT_NE(read_file(tmp.path("extract.log")).find("leads outside"), std::string::npos)
+            << read_file(tmp.path("extract.log"));
+        struct stat st;
+        EXPECT_NE(lstat(outside.path("x").c_str(), &st), 0) << "written outside the target";
     }
 }
 
