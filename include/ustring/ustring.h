@@ -149,7 +149,11 @@ private:
     void invalidate_wdata() const { clear_wdata(); }
     void make_wdata_current() const;
     ustring &append_bytes(const char *s, size_t n);
+    ustring &append_own_bytes(size_t n);
     ustring &append_units(const uchar16_t *s, size_t n);
+    ustring &append_own_units(size_t max);
+    const char *detach(const char *s, size_t max, std::string &keep) const;
+    const uchar16_t *detach(const uchar16_t *s, size_t max, std::u16string &keep) const;
 
     size_t find_impl(const char *p, size_t plen, size_t pos) const;
     size_t rfind_impl(const char *p, size_t plen, size_t pos) const;

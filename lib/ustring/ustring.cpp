@@ -289,45 +289,58 @@ ustring &ustring::append_bytes(const char *s, size_t n)
     return *this;
 }
 
-ustring &ustring::append(const char *s)
+// Appends the first n bytes of the string to itself.
+ustring &ustring::append_own_bytes(size_t n)
+{
+    realloc_data(checked_sum(data_len, n));
+    std::memcpy(data + data_len, data, n);
+    data_len += n;
+    data[data_len] = 0;
+    invalidate_wdata();
+    return *this;
+}
+
+// Text inside the string's own buffer (other than at its start) would move
+// with a reallocation: it is copied into keep, and the copy is used.
+const char *ustring::detach(const char *s, size_t max, std::string &keep) const
 {
     if (s == nullptr)
-        return append_bytes("", 0);
-    if (s == data) {
-        size_t n = data_len;
-        realloc_data(checked_sum(data_len, n));
-        std::memcpy(data + data_len, data, n);
-        data_len += n;
-        data[data_len] = 0;
-        invalidate_wdata();
-        return *this;
-    }
-    if (owns(s)) {
-        // Inside our own buffer: copy before the buffer can move.
-        std::string tmp(s, strnlen(s, static_cast<size_t>(data + data_cap - s)));
-        return append_bytes(tmp.data(), tmp.size());
-    }
+        return "";
+    if (!owns(s))
+        return s;
+    size_t room = static_cast<size_t>(data + data_cap - s);
+    keep.assign(s, strnlen(s, max < room ? max : room));
+    return keep.c_str();
+}
+
+const ustring::uchar16_t *ustring::detach(const uchar16_t *s, size_t max,
+                                           std::u16string &keep) const
+{
+    static const uchar16_t empty[1] = {0};
+    if (s == nullptr)
+        return empty;
+    if (!owns(s))
+        return s;
+    size_t room = static_cast<size_t>(wdata + wdata_cap - s);
+    keep.assign(s, units_len(s, max < room ? max : room));
+    return keep.c_str();
+}
+
+ustring &ustring::append(const char *s)
+{
+    if (s != nullptr && s == data)
+        return append_own_bytes(data_len);
+    std::string keep;
+    s = detach(s, SIZE_MAX, keep);
     return append_bytes(s, std::strlen(s));
 }
 
 ustring &ustring::append(const char *s, size_t len)
 {
-    if (s == nullptr)
-        return append_bytes("", 0);
-    if (s == data) {
-        size_t n = len < data_len ? len : data_len;
-        realloc_data(checked_sum(data_len, n));
-        std::memcpy(data + data_len, data, n);
-        data_len += n;
-        data[data_len] = 0;
-        invalidate_wdata();
-        return *this;
-    }
-    if (owns(s)) {
-        size_t room = static_cast<size_t>(data + data_cap - s);
-        std::string tmp(s, strnlen(s, len < room ? len : room));
-        return append_bytes(tmp.data(), tmp.size());
-    }
+    if (s != nullptr && s == data)
+        return append_own_bytes(len < data_len ? len : data_len);
+    std::string keep;
+    s = detach(s, len, keep);
     return append_bytes(s, strnlen(s, len));
 }
 
@@ -368,48 +381,35 @@ ustring &ustring::append_units(const uchar16_t *s, size_t n)
     return *this;
 }
 
+// Appends the first units of the (current) UTF-16 form to itself: all of
+// them, or at most max.
+ustring &ustring::append_own_units(size_t max)
+{
+    make_wdata_current();
+    size_t n = max < wdata_len ? max : wdata_len;
+    realloc_wdata(wdata_len + n + 1);
+    std::memcpy(wdata + wdata_len, wdata, n * sizeof(uchar16_t));
+    wdata_len += n;
+    wdata[wdata_len] = 0;
+    convert_from_wdata();
+    return *this;
+}
+
 ustring &ustring::append(const uchar16_t *s)
 {
-    static const uchar16_t empty[1] = {0};
-    if (s == nullptr)
-        return append_units(empty, 0);
-    if (s == wdata) {
-        make_wdata_current();
-        size_t n = wdata_len;
-        realloc_wdata(wdata_len + n + 1);
-        std::memcpy(wdata + wdata_len, wdata, n * sizeof(uchar16_t));
-        wdata_len += n;
-        wdata[wdata_len] = 0;
-        convert_from_wdata();
-        return *this;
-    }
-    if (owns(s)) {
-        std::u16string tmp(s, units_len(s, static_cast<size_t>(wdata + wdata_cap - s)));
-        return append_units(tmp.data(), tmp.size());
-    }
+    if (s != nullptr && s == wdata)
+        return append_own_units(SIZE_MAX);
+    std::u16string keep;
+    s = detach(s, SIZE_MAX, keep);
     return append_units(s, units_len(s, SIZE_MAX));
 }
 
 ustring &ustring::append(const uchar16_t *s, size_t len)
 {
-    static const uchar16_t empty[1] = {0};
-    if (s == nullptr)
-        return append_units(empty, 0);
-    if (s == wdata) {
-        make_wdata_current();
-        size_t n = len < wdata_len ? len : wdata_len;
-        realloc_wdata(wdata_len + n + 1);
-        std::memcpy(wdata + wdata_len, wdata, n * sizeof(uchar16_t));
-        wdata_len += n;
-        wdata[wdata_len] = 0;
-        convert_from_wdata();
-        return *this;
-    }
-    if (owns(s)) {
-        size_t room = static_cast<size_t>(wdata + wdata_cap - s);
-        std::u16string tmp(s, units_len(s, len < room ? len : room));
-        return append_units(tmp.data(), tmp.size());
-    }
+    if (s != nullptr && s == wdata)
+        return append_own_units(len);
+    std::u16string keep;
+    s = detach(s, len, keep);
     return append_units(s, units_len(s, len));
 }
 
@@ -431,20 +431,17 @@ ustring &ustring::append(uchar16_t c, size_t n)
 
 ustring &ustring::assign(const char *s)
 {
-    if (s == data)
+    if (s != nullptr && s == data)
         return *this;
-    if (owns(s)) {
-        std::string tmp(s, strnlen(s, static_cast<size_t>(data + data_cap - s)));
-        clear();
-        return append_bytes(tmp.data(), tmp.size());
-    }
+    std::string keep;
+    s = detach(s, SIZE_MAX, keep);
     clear();
-    return append(s);
+    return append_bytes(s, std::strlen(s));
 }
 
 ustring &ustring::assign(const char *s, size_t len)
 {
-    if (s == data) {
+    if (s != nullptr && s == data) {
         if (len < data_len) {
             data_len = len;
             data[len] = 0;
@@ -452,14 +449,10 @@ ustring &ustring::assign(const char *s, size_t len)
         }
         return *this;
     }
-    if (owns(s)) {
-        size_t room = static_cast<size_t>(data + data_cap - s);
-        std::string tmp(s, strnlen(s, len < room ? len : room));
-        clear();
-        return append_bytes(tmp.data(), tmp.size());
-    }
+    std::string keep;
+    s = detach(s, len, keep);
     clear();
-    return append(s, len);
+    return append_bytes(s, strnlen(s, len));
 }
 
 ustring &ustring::assign(char c, size_t n)
@@ -486,20 +479,17 @@ ustring &ustring::assign(const std::string &x, size_t pos, size_t len)
 
 ustring &ustring::assign(const uchar16_t *s)
 {
-    if (s == wdata)
+    if (s != nullptr && s == wdata)
         return *this;
-    if (owns(s)) {
-        std::u16string tmp(s, units_len(s, static_cast<size_t>(wdata + wdata_cap - s)));
-        clear();
-        return append_units(tmp.data(), tmp.size());
-    }
+    std::u16string keep;
+    s = detach(s, SIZE_MAX, keep);
     clear();
-    return append(s);
+    return append_units(s, units_len(s, SIZE_MAX));
 }
 
 ustring &ustring::assign(const uchar16_t *s, size_t len)
 {
-    if (s == wdata) {
+    if (s != nullptr && s == wdata) {
         if (len < wdata_len) {
             wdata_len = len;
             wdata[len] = 0;
@@ -507,14 +497,10 @@ ustring &ustring::assign(const uchar16_t *s, size_t len)
         }
         return *this;
     }
-    if (owns(s)) {
-        size_t room = static_cast<size_t>(wdata + wdata_cap - s);
-        std::u16string tmp(s, units_len(s, len < room ? len : room));
-        clear();
-        return append_units(tmp.data(), tmp.size());
-    }
+    std::u16string keep;
+    s = detach(s, len, keep);
     clear();
-    return append(s, len);
+    return append_units(s, units_len(s, len));
 }
 
 ustring &ustring::assign(uchar16_t c, size_t n)

@@ -6,19 +6,22 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
-/// A fresh folder under $TMPDIR (or /tmp), removed with everything in it when
-/// the object goes away.
+/// A fresh folder under base (by default $TMPDIR, or /tmp), removed with
+/// everything in it when the object goes away.
 class TempDir
 {
 public:
-    explicit TempDir(const std::string &tag = "orvanta")
+    explicit TempDir(const std::string &tag = "orvanta", const std::string &base = "")
     {
-        const char *base = std::getenv("TMPDIR");
-        std::string tmpl = std::string(base && *base ? base : "/tmp") + "/" + tag + ".XXXXXX";
+        const char *env = std::getenv("TMPDIR");
+        std::string parent = !base.empty() ? base : env && *env ? env : "/tmp";
+        std::string tmpl = parent + "/" + tag + ".XXXXXX";
         if (mkdtemp(&tmpl[0]) == nullptr)
-            throw std::runtime_error("mkdtemp failed");
+            throw std::runtime_error("mkdtemp failed below " + parent);
         dir = tmpl;
     }
     ~TempDir() { std::system(("chmod -R u+rwx '" + dir + "' 2>/dev/null; rm -rf '" + dir + "'").c_str()); }
@@ -47,6 +50,31 @@ inline std::string read_file(const std::string &path)
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
+}
+
+/// True when something (a dangling link too) stands at path.
+inline bool path_exists(const std::string &path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+/// The text of a symbolic link; empty when it cannot be read.
+inline std::string link_text(const std::string &path)
+{
+    char buf[8192];
+    ssize_t n = readlink(path.c_str(), buf, sizeof buf);
+    return n < 0 ? std::string() : std::string(buf, static_cast<size_t>(n));
+}
+
+/// The lines of a text, without their line ends.
+inline std::vector<std::string> lines_of(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }
 
 #endif

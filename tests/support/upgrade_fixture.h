@@ -5,6 +5,7 @@
 #include "sandbox.h"
 
 #include <QDir>
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -34,6 +35,20 @@ inline void install_copy(const Sandbox &sb, const std::string &build)
 {
     QDir().mkpath(sb.userInstallPath());
     materialize(str(sb.appPath()), client_tree(build));
+}
+
+/// What an upgrade must not leave in the per-user folder beside the copy and
+/// the log: backups, the journal, anything else.
+inline std::vector<std::string> leftovers(const Sandbox &sb)
+{
+    std::vector<std::string> found;
+    const QStringList names = QDir(sb.userInstallPath())
+                                  .entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                             QDir::NoDotAndDotDot);
+    for (const QString &name : names)
+        if (name != "Orvanta.app" && name != "log")
+            found.push_back(str(name));
+    return found;
 }
 
 /// The log levels that let every line of the upgrade through.

@@ -126,13 +126,13 @@ TEST_F(CopyFaultTest, SyncedCopyRemovesTheSource)
 
 TEST_F(CopyFaultTest, CrossDeviceMoveKeepsTheSourceWhenTheCopyIsNotDurable)
 {
-    ScopedDir other("/dev/shm");
+    std::unique_ptr<TempDir> other = folder_below("/dev/shm");
     struct stat a, b;
-    if (!other.ok() || stat(other.path().c_str(), &a) != 0 || stat(tmp.path().c_str(), &b) != 0 ||
+    if (!other || stat(other->path().c_str(), &a) != 0 || stat(tmp.path().c_str(), &b) != 0 ||
         a.st_dev == b.st_dev)
         GTEST_SKIP() << "needs /dev/shm on another file system than " << tmp.path();
     std::string src = write("src", "precious");
-    std::string dst = other.path("dst");
+    std::string dst = other->path("dst");
     std::ofstream(dst) << "";
     Arm(dst, EIO, 0);
     EXPECT_EQ(FSRename(src.c_str(), dst.c_str(), false), -3);

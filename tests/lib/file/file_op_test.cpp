@@ -501,19 +501,20 @@ protected:
     void SetUp() override
     {
         RenameTest::SetUp();
+        other = folder_below("/dev/shm");
         struct stat a, b;
-        if (!other.ok() || stat(other.path().c_str(), &a) != 0 ||
+        if (!other || stat(other->path().c_str(), &a) != 0 ||
             stat(tmp.path().c_str(), &b) != 0 || a.st_dev == b.st_dev)
             GTEST_SKIP() << "needs /dev/shm on another file system than " << tmp.path();
     }
 
-    ScopedDir other{"/dev/shm"};
+    std::unique_ptr<TempDir> other;
 };
 
 TEST_F(CrossDeviceTest, FileIsCopiedThenRemoved)
 {
     std::string from = write("file", "across");
-    std::string to = other.path("file");
+    std::string to = other->path("file");
     EXPECT_EQ(FSRename(from.c_str(), to.c_str(), false), 0);
     EXPECT_FALSE(exists(from));
     EXPECT_EQ(read_file(to), "across");
@@ -530,7 +531,7 @@ TEST_F(CrossDeviceTest, DirectoryTreeIsMergedIntoTheDestination)
     make_link("../a", "tree/sub/link");
     ASSERT_EQ(mkfifo(path("tree/fifo").c_str(), 0640), 0);
 
-    std::string to = other.path("tree");
+    std::string to = other->path("tree");
     ASSERT_EQ(mkdir(to.c_str(), 0700), 0);
     std::ofstream(to + "/a") << "old a";
     std::ofstream(to + "/extra") << "stays";
@@ -550,7 +551,7 @@ TEST_F(CrossDeviceTest, DirectoryTreeIsMergedIntoTheDestination)
 TEST_F(CrossDeviceTest, LinkAndFifoAreRecreated)
 {
     std::string link = make_link("some/where", "link");
-    std::string to_link = other.path("link");
+    std::string to_link = other->path("link");
     std::ofstream(to_link) << "replaced, as rename would";
     EXPECT_EQ(FSRename(link.c_str(), to_link.c_str(), false), 0);
     EXPECT_FALSE(exists(link));
@@ -560,9 +561,9 @@ TEST_F(CrossDeviceTest, LinkAndFifoAreRecreated)
     std::string fifo = path("fifo");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0606), 0);
     ASSERT_EQ(chmod(fifo.c_str(), 0606), 0);
-    EXPECT_EQ(FSRename(fifo.c_str(), other.path("fifo").c_str(), false), 0);
+    EXPECT_EQ(FSRename(fifo.c_str(), other->path("fifo").c_str(), false), 0);
     EXPECT_FALSE(exists(fifo));
-    struct stat st = lstat_of(other.path("fifo"));
+    struct stat st = lstat_of(other->path("fifo"));
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
     EXPECT_EQ(st.st_mode & 07777, 0606u) << "the umask does not change the moved pipe";
 }
@@ -575,7 +576,7 @@ TEST_F(CrossDeviceTest, SocketOrDeviceStaysWhereItIs)
         nodes.push_back(path("dev"));
     for (const std::string &node : nodes) {
         SCOPED_TRACE(node);
-        std::string to = other.path(FSBaseName(node.c_str()).c_str());
+        std::string to = other->path(FSBaseName(node.c_str()).c_str());
         EXPECT_EQ(FSRename(node.c_str(), to.c_str(), false), -3);
         EXPECT_TRUE(exists(node));
         EXPECT_FALSE(exists(to));
@@ -590,7 +591,7 @@ TEST_F(CrossDeviceTest, EntryLeftBehindFailsTheDirectoryMove)
     make_dir("tree");
     write("tree/file", "moved");
     make_socket(path("tree/sock"));
-    std::string to = other.path("tree");
+    std::string to = other->path("tree");
     EXPECT_EQ(FSRename(path("tree").c_str(), to.c_str(), false), -3);
     EXPECT_TRUE(exists(path("tree/sock")));
     EXPECT_TRUE(exists(path("tree"))) << "a folder that still holds an entry is not removed";

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <grp.h>
 #include <pwd.h>
 #include <sstream>
@@ -27,8 +28,7 @@ namespace filetest
 
 inline bool exists(const std::string &path)
 {
-    struct stat st;
-    return lstat(path.c_str(), &st) == 0;
+    return path_exists(path);
 }
 
 inline struct stat lstat_of(const std::string &path)
@@ -37,13 +37,6 @@ inline struct stat lstat_of(const std::string &path)
     if (lstat(path.c_str(), &st) != 0)
         ADD_FAILURE() << "lstat " << path << ": " << strerror(errno);
     return st;
-}
-
-inline std::string link_text(const std::string &path)
-{
-    char buf[8192];
-    ssize_t n = readlink(path.c_str(), buf, sizeof(buf));
-    return n < 0 ? std::string() : std::string(buf, static_cast<size_t>(n));
 }
 
 /// Binds a Unix socket at path (closing the descriptor leaves the node).
@@ -61,41 +54,15 @@ inline void make_socket(const std::string &path)
     ASSERT_EQ(r, 0) << path << ": " << strerror(err);
 }
 
-inline std::vector<std::string> lines_of(const std::string &text)
+/// A temporary folder below base, or none when base has no room for one.
+inline std::unique_ptr<TempDir> folder_below(const std::string &base)
 {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line))
-        lines.push_back(line);
-    return lines;
+    try {
+        return std::make_unique<TempDir>("file_op_test", base);
+    } catch (const std::runtime_error &) {
+        return nullptr;
+    }
 }
-
-/// A folder made with mkdtemp under base, removed with its content.
-class ScopedDir
-{
-public:
-    explicit ScopedDir(const std::string &base)
-    {
-        std::string tmpl = base + "/file_op_test.XXXXXX";
-        if (mkdtemp(&tmpl[0]) != nullptr)
-            dir = tmpl;
-    }
-    ~ScopedDir()
-    {
-        if (!dir.empty())
-            std::system(("rm -rf '" + dir + "'").c_str());
-    }
-    ScopedDir(const ScopedDir &) = delete;
-    ScopedDir &operator=(const ScopedDir &) = delete;
-
-    bool ok() const { return !dir.empty(); }
-    std::string path(const std::string &rel) const { return dir + "/" + rel; }
-    const std::string &path() const { return dir; }
-
-private:
-    std::string dir;
-};
 
 /// Works in another directory while it lives, then returns to the previous one.
 class ScopedCwd

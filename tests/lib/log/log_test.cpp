@@ -22,26 +22,10 @@ namespace {
 
 const char *const kStamp = "[A-Z][a-z]{2} [0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2} ";
 
-bool exists(const std::string &path)
-{
-    struct stat st;
-    return lstat(path.c_str(), &st) == 0;
-}
-
 long file_size(const std::string &path)
 {
     struct stat st;
     return stat(path.c_str(), &st) == 0 ? static_cast<long>(st.st_size) : -1;
-}
-
-std::vector<std::string> lines_of(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line))
-        lines.push_back(line);
-    return lines;
 }
 
 class LoggerTest : public ::testing::Test
@@ -171,7 +155,7 @@ TEST_F(LoggerTest, CountStartsAtZeroOnEachOpen)
     tmp.write("launcher.log", old + "\n");
     init();
     Logger::LogMsg(Logger::L_ERR, "count_debug", "first\n");
-    EXPECT_FALSE(exists(log() + "_0")) << "the file's old size does not count";
+    EXPECT_FALSE(path_exists(log() + "_0")) << "the file's old size does not count";
     EXPECT_GT(file_size(log()), 2 * 1048576);
 }
 
@@ -180,9 +164,9 @@ TEST_F(LoggerTest, CrossingMessageEndsTheRotatedFile)
     init();
     std::string filler(1000, 'p');
     int n = 0;
-    while (!exists(log() + "_0") && n < 5000)
+    while (!path_exists(log() + "_0") && n < 5000)
         Logger::LogMsg(Logger::L_ERR, "rot_debug", "msg-%06d %s\n", ++n, filler.c_str());
-    ASSERT_TRUE(exists(log() + "_0"));
+    ASSERT_TRUE(path_exists(log() + "_0"));
     Logger::LogMsg(Logger::L_ERR, "rot_debug", "msg-%06d %s\n", n + 1, filler.c_str());
 
     std::string rotated = read_file(log() + "_0");
@@ -220,7 +204,7 @@ TEST_P(LoggerRotation, KeepsRotateCountMinusOneNumberedFiles)
     for (int i = 0; i < c.rotate_cnt + 2; ++i) {
         std::string name = log() + "_" + std::to_string(i);
         bool want = std::find(c.numbered.begin(), c.numbered.end(), i) != c.numbered.end();
-        EXPECT_EQ(exists(name), want) << name;
+        EXPECT_EQ(path_exists(name), want) << name;
     }
     // Index 0 is the newest.
     for (size_t k = 0; k < c.numbered.size(); ++k) {
@@ -228,7 +212,7 @@ TEST_P(LoggerRotation, KeepsRotateCountMinusOneNumberedFiles)
         EXPECT_EQ(read_file(log() + "_" + std::to_string(c.numbered[k])).find(round), 16u)
             << "file " << c.numbered[k] << " holds " << round;
     }
-    EXPECT_TRUE(exists(log()));
+    EXPECT_TRUE(path_exists(log()));
 }
 
 const RotateCase kRotations[] = {
@@ -249,7 +233,7 @@ TEST_F(LoggerTest, FiftyKeepsZeroToFortyEightOnly)
     tmp.write("launcher.log_47", "old 47");
     init("", 50);
     big_message("fifty_debug", "live");
-    EXPECT_FALSE(exists(log() + "_49"));
+    EXPECT_FALSE(path_exists(log() + "_49"));
     EXPECT_EQ(read_file(log() + "_48"), "old 47");
     EXPECT_NE(read_file(log() + "_0").find("live"), std::string::npos);
 }
@@ -293,7 +277,7 @@ TEST_F(LoggerTest, ThreadsNeverInterleaveAndNothingIsLost)
     for (std::thread &th : threads)
         th.join();
 
-    ASSERT_TRUE(exists(log() + "_0")) << "the run must have rotated at least once";
+    ASSERT_TRUE(path_exists(log() + "_0")) << "the run must have rotated at least once";
     std::string all;
     for (int i = 48; i >= 0; --i)
         all += read_file(log() + "_" + std::to_string(i));
@@ -343,8 +327,8 @@ TEST(LoggerProcess, FailedFileInitializeTouchesNoFileAndKeepsStderr)
         EXPECT_EQ(read_file(cwd.path("_0")), "zero");
         EXPECT_EQ(read_file(cwd.path("_1")), "one");
         EXPECT_EQ(read_file(cwd.path("_49")), "forty-nine");
-        EXPECT_FALSE(exists(cwd.path("_2")));
-        EXPECT_FALSE(exists(cwd.path("missing")));
+        EXPECT_FALSE(path_exists(cwd.path("_2")));
+        EXPECT_FALSE(path_exists(cwd.path("missing")));
         EXPECT_TRUE(std::regex_search(
             r.err, std::regex(std::string("^") + kStamp + "\\[ERROR\\] probe\\([0-9]+\\): after")))
             << r.err.substr(0, 200);
@@ -362,7 +346,7 @@ TEST(LoggerProcess, AndroidTypeWritesBareMessagesToStderr)
     EXPECT_EQ(r.out, "empty=-1\nfile=0\n");
     EXPECT_TRUE(std::regex_match(r.err, std::regex("\\[ERROR\\] probe\\([0-9]+\\): plain\n")))
         << r.err;
-    EXPECT_TRUE(exists(path));
+    EXPECT_TRUE(path_exists(path));
     EXPECT_EQ(file_size(path), 0);
 }
 

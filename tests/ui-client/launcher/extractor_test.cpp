@@ -23,12 +23,6 @@ namespace {
 
 typedef std::vector<ArchiveEntry> Entries;
 
-bool exists(const std::string &path)
-{
-    struct stat st;
-    return lstat(path.c_str(), &st) == 0;
-}
-
 class ExtractorTest : public ::testing::Test
 {
 protected:
@@ -170,10 +164,10 @@ TEST_F(ExtractorTest, DotDotEntryStopsAndNothingEscapes)
                  ArchiveEntry::file("../escaped", "bad"), ArchiveEntry::file("four", "4")};
     EXPECT_EQ(extract(e), -1);
     EXPECT_TRUE(logged("archive_read_extract2 failed: '")) << log_text();
-    EXPECT_TRUE(exists(target() + "/one"));
-    EXPECT_TRUE(exists(target() + "/two"));
-    EXPECT_FALSE(exists(tmp.path("escaped")));
-    EXPECT_FALSE(exists(target() + "/four"));
+    EXPECT_TRUE(path_exists(target() + "/one"));
+    EXPECT_TRUE(path_exists(target() + "/two"));
+    EXPECT_FALSE(path_exists(tmp.path("escaped")));
+    EXPECT_FALSE(path_exists(target() + "/four"));
     EXPECT_EQ(progress.size(), 2u);
 }
 
@@ -182,7 +176,7 @@ TEST_F(ExtractorTest, AbsoluteEntryLandsBelowTarget)
     Entries e = {ArchiveEntry::file("/etc/orvanta-extractor-test", "inside")};
     ASSERT_EQ(extract(e), 0) << log_text();
     EXPECT_EQ(read_file(target() + "/etc/orvanta-extractor-test"), "inside");
-    EXPECT_FALSE(exists("/etc/orvanta-extractor-test"));
+    EXPECT_FALSE(path_exists("/etc/orvanta-extractor-test"));
 }
 
 TEST_F(ExtractorTest, HardLinksAreReRootedBelowTarget)
@@ -231,7 +225,7 @@ TEST_F(ExtractorTest, HardLinkTargetsOutsideAreRefused)
         EXPECT_EQ(st.st_nlink, 1u) << "no link to a file outside the target";
         ASSERT_EQ(stat(beside.c_str(), &st), 0);
         EXPECT_EQ(st.st_nlink, 1u) << "no link to the file beside the target";
-        EXPECT_FALSE(exists(target() + "/b"));
+        EXPECT_FALSE(path_exists(target() + "/b"));
     }
 }
 
@@ -274,7 +268,7 @@ TEST_F(ExtractorTest, NothingIsWrittenThroughALinkLeadingOutside)
                                                           : ArchiveEntry::dir("out");
         EXPECT_EQ(extract({ArchiveEntry::symlink("out", c.link), inner}), -1) << log_text();
         EXPECT_TRUE(logged("'out")) << log_text();
-        EXPECT_FALSE(exists(outside.path("x")));
+        EXPECT_FALSE(path_exists(outside.path("x")));
     }
 }
 

@@ -42,17 +42,6 @@ std::vector<ArchiveEntry> big_package()
     return e;
 }
 
-std::vector<std::string> leftovers(const Sandbox &sb)
-{
-    std::vector<std::string> found;
-    for (const QString &name : QDir(sb.userInstallPath())
-                                   .entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
-                                              QDir::NoDotAndDotDot))
-        if (name != "Orvanta.app" && name != "log")
-            found.push_back(str(name));
-    return found;
-}
-
 class UpgradeCrashTest : public testing::Test
 {
 protected:

@@ -30,8 +30,7 @@ typedef std::vector<ArchiveEntry> Entries;
 
 bool exists(const QString &path)
 {
-    struct stat st;
-    return lstat(path.toUtf8().constData(), &st) == 0;
+    return path_exists(str(path));
 }
 
 // Everything below HOME except the launcher's own log.
@@ -52,17 +51,6 @@ Snapshot tree_of(const Entries &entries)
     TempDir dir("upgrade_want");
     materialize(dir.path("t"), entries);
     return snapshot(dir.path("t"));
-}
-
-// Left-overs an upgrade must not leave: backups and the journal.
-std::vector<std::string> leftovers(const Sandbox &sb)
-{
-    std::vector<std::string> found;
-    for (const QString &name : QDir(sb.userInstallPath()).entryList(QDir::AllEntries | QDir::System |
-                                                                   QDir::Hidden | QDir::NoDotAndDotDot))
-        if (name != "Orvanta.app" && name != "log")
-            found.push_back(str(name));
-    return found;
 }
 
 bool logged(const RunResult &r, const char *text_after_line)
