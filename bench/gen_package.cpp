@@ -298,9 +298,9 @@ int main(int argc, char **argv)
     const uint64_t seed = argc == 5 ? std::strtoull(argv[4], nullptr, 10) : 20240601;
     Shape shape;
     if (kind == "small")
-        shape = Shape{5, 270, 40 * kMiB, 24};
+        shape = Shape{5, 270, 25 * kMiB, 24};
     else if (kind == "large")
-        shape = Shape{8, 19700, 230 * kMiB, 900};
+        shape = Shape{8, 19700, 190 * kMiB, 900};
     else {
         std::fprintf(stderr, "gen_package: unknown kind '%s'\n", kind.c_str());
         return 2;
