@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QThread>
 
 #include <unistd.h>
 
@@ -20,6 +21,23 @@ QString lockFilePath()
            QStringLiteral(".lock");
 }
 
+// Qt writes the holder's pid right after creating the lock file; a holder
+// killed in between leaves a file Qt cannot read and never deems stale (with
+// a stale time of 0 its age does not count), so no launcher would run again.
+// A file still unreadable a moment later is taken over; Qt's removal refuses
+// a file whose holder still has it open.
+bool takeOverUnreadableLock(QLockFile &lock)
+{
+    qint64 pid;
+    QString host, app;
+    if (lock.getLockInfo(&pid, &host, &app))
+        return false;
+    QThread::msleep(20);
+    if (lock.getLockInfo(&pid, &host, &app))
+        return false;
+    return lock.removeStaleLockFile() && lock.tryLock(0);
+}
+
 } // namespace
 
 QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool GUIenabled)
@@ -32,7 +50,8 @@ QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool GUIenabled
 
     // A launcher may hold its lock for many minutes; only a dead holder makes it stale.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
+    if (!lock->tryLock(0) &&
+        !(lock->error() == QLockFile::LockFailedError && takeOverUnreadableLock(*lock))) {
         running = lock->error() == QLockFile::LockFailedError;
         if (!running)
             qWarning("QtSingleApplication: cannot create the lock file '%s' (error %d)",

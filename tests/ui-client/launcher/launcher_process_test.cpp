@@ -289,3 +289,24 @@ TEST(SingleInstanceTest, LauncherRunsAfterTheHolderWasKilled)
     EXPECT_TRUE(contains(next.log, kRunning) && contains(next.log, kDone)) << next.describe();
     EXPECT_FALSE(contains(next.log, kRefusedText)) << next.describe();
 }
+
+// Killed between creating its lock file and writing its pid into it, a holder
+// leaves an empty file: it must not keep every later launcher out.
+TEST(SingleInstanceTest, LauncherRunsAfterAHolderKilledBeforeNamingItself)
+{
+    Sandbox sb;
+    ASSERT_SANDBOX(sb);
+    ASSERT_TRUE(sb.setLogLevels("launcher_debug=7\n"));
+    GatedLauncher first(sb, sb.base() + "/home-first");
+    ASSERT_TRUE(first.ok());
+    first.process().kill9();
+    const QStringList locks = first.lockFiles();
+    ASSERT_EQ(locks.size(), 1);
+    QFile lock(sb.tmp() + QLatin1Char('/') + locks.first());
+    ASSERT_TRUE(lock.resize(0));
+
+    const RunResult next = orvanta_test::run(sb);
+    EXPECT_EQ(next.exitCode, 0) << next.describe();
+    EXPECT_TRUE(contains(next.log, kRunning) && contains(next.log, kDone)) << next.describe();
+    EXPECT_FALSE(contains(next.log, kRefusedText)) << next.describe();
+}
