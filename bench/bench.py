@@ -266,7 +266,7 @@ def machine_info(work):
         ("bsdtar", out(["bsdtar", "--version"])),
         ("gzip", out(["gzip", "--version"]).splitlines()[0] if out(["gzip", "--version"]) else ""),
         ("xz", out(["xz", "--version"]).splitlines()[0] if out(["xz", "--version"]) else ""),
-        ("zstd", out(["zstd", "--version"])),
+        ("zstd", "zstd " + (re.findall(r"v(\d+\.\d+\.\d+)", out(["zstd", "--version"])) or ["?"])[0]),
         ("cp", out(["cp", "--version"]).splitlines()[0] if out(["cp", "--version"]) else ""),
     ]
     return rows
