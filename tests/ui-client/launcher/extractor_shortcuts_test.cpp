@@ -47,7 +47,7 @@ Entries big_tree(int files)
     return e;
 }
 
-class ExtractorCountTest : public ::testing::Test
+class ExtractorShortcutsTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -101,7 +101,7 @@ protected:
     QMetaObject::Connection progress_conn, label_conn;
 };
 
-class CountBesideExtraction : public ExtractorCountTest,
+class CountBesideExtraction : public ExtractorShortcutsTest,
                               public ::testing::WithParamInterface<ArchiveFormat>
 {
 };
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(All, CountBesideExtraction, ::testing::ValuesIn(all_for
 
 // When the extraction stops early, the steps it owes still come, with the
 // total of the whole count: the same calls a count made first would give.
-TEST_F(ExtractorCountTest, StepsOwedAtAFailureCarryTheWholeCount)
+TEST_F(ExtractorShortcutsTest, StepsOwedAtAFailureCarryTheWholeCount)
 {
     Entries refused = big_tree(120);
     refused.insert(refused.begin() + 3, ArchiveEntry::file("../escaped", "bad"));
@@ -164,7 +164,7 @@ TEST_F(ExtractorCountTest, StepsOwedAtAFailureCarryTheWholeCount)
 
 // The extraction may start before the count ends, but an extractor object can
 // be used again at once: nothing of the first count outlives Extract().
-TEST_F(ExtractorCountTest, RepeatedExtractionsStartAfresh)
+TEST_F(ExtractorShortcutsTest, RepeatedExtractionsStartAfresh)
 {
     const Entries tree = big_tree(40);
     const std::string archive = tmp.path("orvanta.ovp");
@@ -181,7 +181,7 @@ TEST_F(ExtractorCountTest, RepeatedExtractionsStartAfresh)
 // A folder looked at once and remembered as real is later replaced by a link
 // that leads outside, by name, through "." or through another link: what
 // follows into it must still be refused.
-TEST_F(ExtractorCountTest, RememberedFolderReplacedByALinkIsCheckedAgain)
+TEST_F(ExtractorShortcutsTest, RememberedFolderReplacedByALinkIsCheckedAgain)
 {
     TempDir outside("extractor_shortcuts_outside");
     const struct {
