@@ -59,6 +59,25 @@ struct archive *open_reader(const ustring &path, int *open_result)
     return a;
 }
 
+// A reader opened for walking the entries (counting or listing them); none,
+// with the failure logged, when it cannot be made or opened.
+struct archive *open_listing_reader(const ustring &source)
+{
+    int opened = ARCHIVE_FATAL;
+    struct archive *a = open_reader(source, &opened);
+    if (a == nullptr) {
+        LOG_MSG(L_ERR, kComp, "[ERROR] extractor(%d): Allocate archive failed\n");
+        return nullptr;
+    }
+    if (opened != ARCHIVE_OK) {
+        LOG_MSG(L_ERR, kComp, "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
+                error_text(a));
+        archive_read_free(a);
+        return nullptr;
+    }
+    return a;
+}
+
 bool is_within(const char *path, const std::string &root)
 {
     const size_t n = root.size();
@@ -286,18 +305,9 @@ struct CountState {
 // Every message it logs comes before its first entry is read.
 int count_entries(const ustring &source, CountState *state)
 {
-    int opened = ARCHIVE_FATAL;
-    struct archive *a = open_reader(source, &opened);
-    if (a == nullptr) {
-        LOG_MSG(L_ERR, kComp, "[ERROR] extractor(%d): Allocate archive failed\n");
+    struct archive *a = open_listing_reader(source);
+    if (a == nullptr)
         return -1;
-    }
-    if (opened != ARCHIVE_OK) {
-        LOG_MSG(L_ERR, kComp, "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
-                error_text(a));
-        archive_read_free(a);
-        return -1;
-    }
     int count = 0;
     struct archive_entry *entry;
     while (archive_read_next_header(a, &entry) == ARCHIVE_OK) {
@@ -546,18 +556,9 @@ int Extractor::List()
         LOG_MSG(L_ERR, kComp, "[ERROR] extractor(%d): Invalid argument\n");
         return -1;
     }
-    int opened = ARCHIVE_FATAL;
-    struct archive *a = open_reader(source, &opened);
-    if (a == nullptr) {
-        LOG_MSG(L_ERR, kComp, "[ERROR] extractor(%d): Allocate archive failed\n");
+    struct archive *a = open_listing_reader(source);
+    if (a == nullptr)
         return -1;
-    }
-    if (opened != ARCHIVE_OK) {
-        LOG_MSG(L_ERR, kComp, "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
-                error_text(a));
-        archive_read_free(a);
-        return -1;
-    }
     struct archive_entry *entry;
     while (archive_read_next_header(a, &entry) == ARCHIVE_OK) {
         const char *name = archive_entry_pathname(entry);
